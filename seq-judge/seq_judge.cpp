@@ -70,23 +70,58 @@ bool same_number(Reader& output, Reader& answer) {
     }
 }
 
-// Byte classes for the fast path over identical text.
-enum : unsigned char { kOther, kSpace, kDigit, kSign };
-
-struct ByteClasses {
-    unsigned char of[256] = {};
-    constexpr ByteClasses() {
-        for (int c = 0; c < 256; ++c) {
-            of[c] = is_space(c) ? kSpace : is_digit(c) ? kDigit : is_sign(c) ? kSign : kOther;
-        }
-    }
-};
-constexpr ByteClasses kClasses;
-
 struct Stretch {
     std::size_t bytes = 0;         // how much of the text can be passed over
     std::int64_t numbers = 0;      // how many numbers it holds
 };
+
+// Eight bytes at a time: each mask has the high bit of a byte set where the
+// byte is of that class. Bytes above 0x7F belong to no class.
+namespace word {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+
+std::uint64_t load(const char* bytes) {
+    std::uint64_t value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// Bytes of `low7` (high bits cleared) within [low, high].
+constexpr std::uint64_t in_range(std::uint64_t low7, unsigned low, unsigned high) {
+    return (low7 + (0x80 - low) * kOnes) & ~(low7 + (0x80 - high - 1) * kOnes) & kHighs;
+}
+
+// Bytes of `low7` equal to `value`.
+constexpr std::uint64_t equal_to(std::uint64_t low7, unsigned value) {
+    const std::uint64_t diff = low7 ^ (value * kOnes);
+    return ~((diff + 0x7F * kOnes) | diff) & kHighs;
+}
+
+struct Classes {
+    std::uint64_t digit, space, sign;
+};
+
+constexpr Classes classify(std::uint64_t bytes) {
+    const std::uint64_t ascii = ~bytes & kHighs;
+    const std::uint64_t low7 = bytes & ~kHighs;
+    return {
+        in_range(low7, '0', '9') & ascii,
+        (in_range(low7, '\t', '\r') | equal_to(low7, ' ')) & ascii,
+        (equal_to(low7, '+') | equal_to(low7, '-')) & ascii,
+    };
+}
+
+// How many bytes of a mask are set: the flags moved to the low bit of each
+// byte and summed into the top byte by one multiplication.
+constexpr int count(std::uint64_t mask) { return static_cast<int>((((mask >> 7) * kOnes) >> 56)); }
+
+}  // namespace word
+
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
+#error "the word-at-a-time scan assumes a little-endian machine"
+#endif
 
 // The longest start of `text` that ends in white space and holds only white
 // space and well-formed numbers, and how many numbers that is. Where both
@@ -96,24 +131,42 @@ Stretch plain_numbers(const char* text, std::size_t size) {
     Stretch stretch;
     std::int64_t numbers = 0;
     bool in_digits = false;
-    for (std::size_t i = 0; i < size; ++i) {
-        switch (kClasses.of[static_cast<unsigned char>(text[i])]) {
-        case kSpace:
+    std::size_t i = 0;
+
+    // Whole words while every byte is a digit, white space or a sign that a
+    // digit follows; a number starts at each digit that follows no digit.
+    for (; i + 16 <= size; i += 8) {
+        const word::Classes bytes = word::classify(word::load(text + i));
+        if ((bytes.digit | bytes.space | bytes.sign) != word::kHighs) break;
+        const std::uint64_t next_digits = word::classify(word::load(text + i + 8)).digit;
+        const std::uint64_t digit_follows = (bytes.digit >> 8) | (next_digits << 56);
+        if ((bytes.sign & ~digit_follows) != 0) break;
+        const std::uint64_t starts = bytes.digit & ~((bytes.digit << 8) | (in_digits ? 0x80 : 0));
+        if (bytes.space != 0) {
+            const int last_space = (63 - __builtin_clzll(bytes.space)) / 8;
+            const std::uint64_t up_to_space = last_space == 7 ? ~0ULL : (1ULL << (8 * last_space + 8)) - 1;
+            stretch.bytes = i + static_cast<std::size_t>(last_space) + 1;
+            stretch.numbers = numbers + word::count(starts & up_to_space);
+        }
+        numbers += word::count(starts);
+        in_digits = (bytes.digit >> 63) != 0;
+    }
+
+    // The rest byte by byte, from the same state.
+    for (; i < size; ++i) {
+        const int c = static_cast<unsigned char>(text[i]);
+        if (is_space(c)) {
             stretch.bytes = i + 1;
             stretch.numbers = numbers;
             in_digits = false;
-            break;
-        case kDigit:
+        } else if (is_digit(c)) {
             numbers += in_digits ? 0 : 1;
             in_digits = true;
-            break;
-        case kSign:
+        } else if (is_sign(c) && i + 1 < size && is_digit(static_cast<unsigned char>(text[i + 1]))) {
             // A sign must start a number: "5-3" is 5 and -3, but "--" is no number.
-            if (i + 1 >= size || !is_digit(static_cast<unsigned char>(text[i + 1]))) return stretch;
             in_digits = false;
+        } else {
             break;
-        default:
-            return stretch;
         }
     }
     return stretch;

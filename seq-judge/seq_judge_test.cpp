@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ struct Case {
 // Runs the case with the whole text at once and with tiny buffers, so that
 // the fast pass over identical text meets buffer ends everywhere.
 void expect_verdict(const Case& c) {
-    const std::size_t buffers[] = {Reader::kDefaultBufferSize, 2, 3, 5, 64};
+    const std::size_t buffers[] = {Reader::kDefaultBufferSize, 2, 3, 5, 17, 64, 4096};
     for (const std::size_t buffer : buffers) {
         Reader output = Reader::from_text(c.output, SIZE_MAX, buffer);
         Reader answer = Reader::from_text(c.answer, SIZE_MAX, buffer);
@@ -112,6 +113,48 @@ TEST(SeqJudge, LongFilesDifferencesAreFoundAtTheirPosition) {
     }
     expect_verdict({base + "5", base, SeqOutcome::CountDiffers, 0});
     expect_verdict({base, base + "\n\n  \n", SeqOutcome::AllMatch, 0});
+}
+
+// The step-by-step comparison, written the plain way with whole-number
+// reads; the judging must agree with it whatever the buffers and the text.
+SeqVerdict reference_verdict(const std::string& output_text, const std::string& answer_text) {
+    Reader output = Reader::from_text(output_text);
+    Reader answer = Reader::from_text(answer_text);
+    for (std::int64_t position = 1;; ++position) {
+        ScannedInt x;
+        ScannedInt y;
+        const Scan from_output = output.read_int(x);
+        const Scan from_answer = answer.read_int(y);
+        if (from_output == Scan::End && from_answer == Scan::End) return {SeqOutcome::AllMatch, position};
+        if (from_output == Scan::End || from_answer == Scan::End) return {SeqOutcome::CountDiffers, position};
+        if (from_output == Scan::NoNumber) return {SeqOutcome::Unreadable, position};
+        if (from_answer == Scan::NoNumber || x.as_int64() != y.as_int64()) {
+            return {SeqOutcome::NumbersDiffer, position};
+        }
+    }
+}
+
+TEST(SeqJudge, AgreesWithAPlainStepByStepComparison) {
+    const char* pieces[] = {"0", "7", "-12", "+3", "007", "-0", "123456789", "5-3", "x", "-", "+-1",
+                            " ", " ", "\n", "\r\n", "\t", "  ", "1.5", "\x1a", "99"};
+    std::mt19937 random(2024);
+    for (int round = 0; round < 400; ++round) {
+        std::string answer;
+        const int length = 1 + static_cast<int>(random() % 300);
+        for (int i = 0; i < length; ++i) {
+            // Mostly numbers and separators, so that long stretches are plain.
+            const int pick = static_cast<int>(random() % (round % 3 == 0 ? 20 : 8));
+            answer += pieces[pick];
+            answer += i % 7 == 6 ? "\n" : " ";
+        }
+        std::string output = answer;
+        if (round % 4 != 0 && !output.empty()) {
+            const std::size_t at = random() % output.size();
+            output.insert(at, pieces[random() % 20]);
+        }
+        const SeqVerdict expected = reference_verdict(output, answer);
+        expect_verdict({output, answer, expected.outcome, expected.position});
+    }
 }
 
 TEST(SeqJudge, ReportLines) {
