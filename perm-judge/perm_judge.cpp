@@ -1,0 +1,242 @@
+#include "perm_judge.h"
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "message.h"
+
+namespace judge {
+
+namespace {
+
+// Every verdict of perm-judge. The format texts, the "99" flag and the guard's
+// text have no line end: testing systems have always received them so.
+struct PermMessage {
+    PermOutcome outcome;
+    std::string_view text;
+};
+
+constexpr PermMessage kPermMessages[] = {
+    {PermOutcome::InputCountsMissing, " 0 - Не дотримано формат вхідного файлу (1)"},
+    {PermOutcome::InputLinkMissing, " 0 - Не дотримано формат вхідного файлу (2)"},
+    {PermOutcome::ClaimMissing, " 0 - Не дотримано формат вихідного файлу (1)"},
+    {PermOutcome::ArrangementShort, " 0 - Не дотримано формат вихідного файлу (2)"},
+    {PermOutcome::ArrangementOutOfRange, " 0 - Не дотримано формат вихідного файлу (3)"},
+    {PermOutcome::NotAPermutation, " 0 - Неправильна перестановка\n"},
+    {PermOutcome::CostDiffersFromClaim, " 0 - Ціна отриманої перестановки не рівна %d, а рівна %d.\n"},
+    {PermOutcome::NotOptimal, " 0 - Не оптимальний розв'язок. Отримано %d, хоча можна %d.\n"},
+    {PermOutcome::BeatsJury, "99 - Біда..."},  // the Correct line follows on the same line
+    {PermOutcome::Correct, "%02d - Правильний розв'язок.\n"},
+    {PermOutcome::JudgingFailed, " 0 - Помилка перевірки"},
+};
+
+constexpr bool all_encodable() {
+    for (const PermMessage& message : kPermMessages) {
+        if (!cp1251::encodable(message.text)) return false;
+    }
+    return true;
+}
+static_assert(all_encodable(), "every perm-judge message must be writable in Windows-1251");
+
+std::string_view text_of(PermOutcome outcome) {
+    for (const PermMessage& message : kPermMessages) {
+        if (message.outcome == outcome) return message.text;
+    }
+    throw std::logic_error("perm-judge outcome without a message");
+}
+
+// fill_message takes numbers of 64 bits, and a claimed cost may be longer:
+// these fields are filled with exact decimal texts instead.
+std::string fill_decimals(std::string_view format, std::initializer_list<std::string_view> decimals) {
+    std::string line;
+    auto next = decimals.begin();
+    for (std::size_t at = 0; at < format.size(); ++at) {
+        if (format.substr(at, 2) != "%d") {
+            line.push_back(format[at]);
+            continue;
+        }
+        if (next == decimals.end()) throw std::logic_error("message has more fields than values");
+        line.append(*next++);
+        ++at;
+    }
+    if (next != decimals.end()) throw std::logic_error("message has fewer fields than values");
+    return line;
+}
+
+// Reads one number of any length, as "%d" finds it, into its canonical
+// decimal text: no leading zeros, a minus only before a nonzero value. Only
+// on Scan::Number is `text` changed. Memory grows with the number's length in
+// the file and no more.
+Scan read_decimal(Reader& reader, std::string& text) {
+    const Scan outcome = reader.skip_space_to_token();
+    if (outcome != Scan::Number) return outcome;
+    text.clear();
+    if (is_sign(reader.peek())) {
+        if (reader.peek() == '-') text.push_back('-');
+        reader.skip();
+    }
+    while (reader.peek() == '0') reader.skip();
+    const std::size_t sign_length = text.size();
+    for (int c = reader.peek(); is_digit(c); c = reader.peek()) {
+        text.push_back(static_cast<char>(c));
+        reader.skip();
+    }
+    if (text.size() == sign_length) text = "0";
+    return Scan::Number;
+}
+
+// Compares a canonical decimal text with a cost, which is never negative:
+// below zero, above zero or zero as the text is below, above or equal to it.
+int compare_with_cost(const std::string& decimal, std::int64_t cost) {
+    if (decimal[0] == '-') return -1;
+    const std::string cost_text = std::to_string(cost);
+    if (decimal.size() != cost_text.size()) return decimal.size() < cost_text.size() ? -1 : 1;
+    return decimal.compare(cost_text);
+}
+
+// Appends to a table whose final size the files announce but have not yet
+// backed with numbers: the capacity doubles with what has arrived and never
+// exceeds `final_size`, so a large count in a short file costs no memory.
+void append(std::vector<std::int32_t>& table, std::int32_t value, std::size_t final_size,
+            const PermLimits& limits) {
+    if (table.size() == table.capacity()) {
+        const std::size_t wanted = std::min(final_size, std::max<std::size_t>(1024, 2 * table.size()));
+        if (wanted > limits.table_entries) throw std::bad_alloc();
+        table.reserve(wanted);
+    }
+    table.push_back(value);
+}
+
+// Reads a server number of a link, 1..S in the file, stored 0-based.
+bool read_server(Reader& input, std::int32_t S, std::int32_t& server) {
+    ScannedInt number;
+    if (input.read_int(number) != Scan::Number || !number.fits_int32()) return false;
+    const std::int32_t value = number.as_int32();
+    if (value < 1 || value > S) return false;
+    server = value - 1;
+    return true;
+}
+
+// A verdict whose message has no values to fill.
+PermVerdict without_values(PermOutcome outcome) {
+    PermVerdict verdict;
+    verdict.outcome = outcome;
+    return verdict;
+}
+
+// A server that no number of the arrangement has named yet.
+constexpr std::int32_t kNoPosition = -1;
+
+}  // namespace
+
+PermVerdict judge_permutation(Reader& input, Reader& output, Reader& answer, const PermLimits& limits) {
+    // The jury's cost: an answer file without a number makes it 0.
+    std::string real_answer = "0";
+    read_decimal(answer, real_answer);
+
+    // S and C are 32-bit counts; an input that ends right after S has no links.
+    ScannedInt number;
+    if (input.read_int(number) != Scan::Number || !number.fits_int32() || number.as_int32() < 0) {
+        return without_values(PermOutcome::InputCountsMissing);
+    }
+    const std::int32_t S = number.as_int32();
+    std::int32_t C = 0;
+    const Scan links_count = input.read_int(number);
+    if (links_count == Scan::NoNumber || (links_count == Scan::Number && !number.fits_int32())) {
+        return without_values(PermOutcome::InputCountsMissing);
+    }
+    if (links_count == Scan::Number) C = number.as_int32();
+
+    // Link i joins the servers X[i] and Y[i], 0-based. A C of 0 or less: no links.
+    std::vector<std::int32_t> X;
+    std::vector<std::int32_t> Y;
+    for (std::int32_t i = 0; i < C; ++i) {
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        if (!read_server(input, S, x) || !read_server(input, S, y)) {
+            return without_values(PermOutcome::InputLinkMissing);
+        }
+        append(X, x, static_cast<std::size_t>(C), limits);
+        append(Y, y, static_cast<std::size_t>(C), limits);
+    }
+
+    // The claimed cost. Where it is no number, the claim counts as 0 and the
+    // text stays unread, so the arrangement below starts with no number.
+    std::string claimed_res = "0";
+    if (read_decimal(output, claimed_res) == Scan::End) return without_values(PermOutcome::ClaimMissing);
+
+    // arrangement[k] is the server at position k. Each number is tested the
+    // moment it is read, before the next one.
+    std::vector<std::int32_t> arrangement;
+    for (std::int32_t k = 0; k < S; ++k) {
+        const Scan place = output.read_int(number);
+        if (place == Scan::End) return without_values(PermOutcome::ArrangementShort);
+        if (place == Scan::NoNumber) {
+            // A non-number stays unread, so no later place reads anything either.
+            // In the first place that is a format fault; after a number, every
+            // place left repeats the last server read, which then stands twice.
+            if (k == 0) return without_values(PermOutcome::ArrangementOutOfRange);
+            return without_values(PermOutcome::NotAPermutation);
+        }
+        if (!number.fits_int32() || number.as_int32() < 1 || number.as_int32() > S) {
+            return without_values(PermOutcome::ArrangementOutOfRange);
+        }
+        append(arrangement, number.as_int32() - 1, static_cast<std::size_t>(S), limits);
+    }
+
+    // S numbers, each in 1..S: a permutation exactly when none repeats.
+    // perm[s] is the position of server s.
+    if (static_cast<std::size_t>(S) > limits.table_entries) throw std::bad_alloc();
+    std::vector<std::int32_t> perm(static_cast<std::size_t>(S), kNoPosition);
+    for (std::size_t k = 0; k < arrangement.size(); ++k) {
+        std::int32_t& position = perm[static_cast<std::size_t>(arrangement[k])];
+        if (position != kNoPosition) return without_values(PermOutcome::NotAPermutation);
+        position = static_cast<std::int32_t>(k);
+    }
+
+    // At most C * (S - 1) < 2^62: 64 bits never overflow.
+    std::int64_t cost = 0;
+    for (std::size_t i = 0; i < X.size(); ++i) {
+        const std::int64_t distance =
+            std::int64_t{perm[static_cast<std::size_t>(X[i])]} - perm[static_cast<std::size_t>(Y[i])];
+        cost += distance < 0 ? -distance : distance;
+    }
+
+    if (compare_with_cost(claimed_res, cost) != 0) {
+        return {PermOutcome::CostDiffersFromClaim, claimed_res, cost, real_answer};
+    }
+    const int against_jury = compare_with_cost(real_answer, cost);
+    if (against_jury < 0) return {PermOutcome::NotOptimal, claimed_res, cost, real_answer};
+    if (against_jury > 0) return {PermOutcome::BeatsJury, claimed_res, cost, real_answer};
+    return {PermOutcome::Correct, claimed_res, cost, real_answer};
+}
+
+std::string perm_report_line(const PermVerdict& verdict, std::int32_t max_score) {
+    const std::string_view text = text_of(verdict.outcome);
+    switch (verdict.outcome) {
+    case PermOutcome::CostDiffersFromClaim:
+        return fill_decimals(text, {verdict.claimed_res, std::to_string(verdict.cost)});
+    case PermOutcome::NotOptimal:
+        return fill_decimals(text, {std::to_string(verdict.cost), verdict.real_answer});
+    case PermOutcome::BeatsJury:
+        return std::string(text) + fill_message(text_of(PermOutcome::Correct), {max_score});
+    case PermOutcome::Correct:
+        return fill_message(text, {max_score});
+    default:
+        return std::string(text);
+    }
+}
+
+std::string perm_judge(Reader& input, Reader& output, Reader& answer, std::int32_t max_score,
+                       const PermLimits& limits) {
+    try {
+        return perm_report_line(judge_permutation(input, output, answer, limits), max_score);
+    } catch (const std::exception&) {
+        return std::string(text_of(PermOutcome::JudgingFailed));
+    }
+}
+
+}  // namespace judge
