@@ -5,6 +5,7 @@
 #include <new>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "message.h"
@@ -259,13 +260,14 @@ PermVerdict judge_permutation(Reader& input, Reader& output, Reader& answer, con
         }
     }
 
+    PermOutcome outcome = PermOutcome::Correct;
     if (compare_with_cost(claimed_res, cost) != 0) {
-        return {PermOutcome::CostDiffersFromClaim, claimed_res, cost, real_answer};
+        outcome = PermOutcome::CostDiffersFromClaim;
+    } else if (const int against_jury = compare_with_cost(real_answer, cost); against_jury != 0) {
+        outcome = against_jury < 0 ? PermOutcome::NotOptimal : PermOutcome::BeatsJury;
     }
-    const int against_jury = compare_with_cost(real_answer, cost);
-    if (against_jury < 0) return {PermOutcome::NotOptimal, claimed_res, cost, real_answer};
-    if (against_jury > 0) return {PermOutcome::BeatsJury, claimed_res, cost, real_answer};
-    return {PermOutcome::Correct, claimed_res, cost, real_answer};
+    // Moved, not copied: a claim may be as long as the output file.
+    return {outcome, std::move(claimed_res), cost, std::move(real_answer)};
 }
 
 std::string perm_report_line(const PermVerdict& verdict, std::int32_t max_score) {
