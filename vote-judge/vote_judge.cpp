@@ -117,37 +117,43 @@ bool read_election(Reader& input, Election& election) {
 // At each stage a delegate votes for the first candidate of its list still in
 // the race. Candidates leave from the highest number down, so that candidate
 // only moves further down the list: the delegate votes in turn for each
-// number of its list that is lower than every number before it, and for such
-// a candidate d from the stage at which the one before it (best) has left,
-// n - best, up to the stage at which d leaves itself. Noting these starts
-// while the lists stream by leaves a replay over the table alone: time in
-// proportion to the lists and the table, memory to the table.
+// number of its list that is lower than every number before it, each from
+// the stage at which the one before it has left up to the stage at which it
+// leaves itself. Noting these starts while the lists stream by leaves a
+// replay over the table alone: time in proportion to the lists and the
+// table, memory to the table, however many lists there are.
 VoteVerdict judge_lists(Reader& output, const Election& election, std::int64_t m) {
     const std::int64_t n = election.n;
     if (n <= 0) return VoteVerdict::Correct;  // no candidate: empty lists, no stage
 
-    // starts[c][s], laid out like a: how many delegates vote for c from stage s on.
+    // starts[c][s], laid out like a: how many delegates start voting for
+    // candidate c at stage s.
     std::vector<std::int64_t> starts(election.a.size(), 0);
-    std::vector<char> b(static_cast<std::size_t>(n));  // b[c]: c already occurred in this list
+    // b[c] == p: candidate c already occurred in delegate p's list. Marking
+    // with the delegate saves clearing the flags before every list.
+    std::vector<std::int64_t> b(static_cast<std::size_t>(n), -1);
     bool malformed = false;  // told only once every list has been read
+    const auto candidates = static_cast<std::uint64_t>(n);
     ScannedInt number;
     for (std::int64_t p = 0; p < m; ++p) {
-        std::fill(b.begin(), b.end(), 0);
         std::int64_t best = n;  // the lowest candidate in the list so far; n: none yet
         for (std::int64_t k = 0; k < n; ++k) {
             if (output.read_int(number) != Scan::Number) return VoteVerdict::ListsUnreadable;
-            // A number beyond 64 bits is outside 1..n as surely as 0 is.
-            if (!number.fits_int64() || number.as_int64() < 1 || number.as_int64() > n) {
+            // 1..n, tested on the fields: this runs for every list number. A
+            // number beyond 64 bits is outside as surely as 0 is; 0 - 1 wraps
+            // to the largest magnitude.
+            if (!number.exact || number.negative || number.magnitude - 1 >= candidates) {
                 malformed = true;
                 continue;
             }
-            const std::int64_t d = number.as_int64() - 1;  // the candidate at place k
-            if (b[d]) {
+            const auto d = static_cast<std::int64_t>(number.magnitude - 1);  // the candidate at place k
+            if (b[d] == p) {
                 malformed = true;
                 continue;
             }
-            b[d] = 1;
+            b[d] = p;
             if (d < best) {
+                // The delegate votes for d from the stage at which best leaves.
                 ++starts[election.row_start(d) + (n - best)];
                 best = d;
             }
