@@ -1,6 +1,5 @@
 #include "vote_judge.h"
 
-#include <algorithm>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -185,9 +184,10 @@ VoteVerdict judge_votes(Reader& input, Reader& answer, Reader& output) {
     ScannedInt ans;  // stays 0 when the answer holds no number
     answer.read_int(ans);
 
-    // The last stage has candidate 1 alone, with every vote: the votes of
-    // candidates 1 and 2 at the stage before, or, when that single stage is
-    // the only one, the number of delegates itself.
+    // At the last stage candidate 1 is alone and gets every vote: as many as
+    // candidates 1 and 2 shared at the stage before, or, with one candidate
+    // and so one stage, the jury's number of delegates. a[0][n-1] is cell
+    // n-1 of row 0.
     if (n >= 2) {
         election.a[n - 1] = election.getSum(n - 2);
     } else if (n == 1) {
