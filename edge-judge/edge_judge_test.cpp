@@ -245,6 +245,39 @@ TEST(EdgeJudge, NothingAfterTheLastAdjacencyLineIsRead) {
     });
 }
 
+// A cycle of 150 edges, longer than the pairs the judging reads at a time:
+// the pair that decides must be found wherever it stands.
+TEST(EdgeJudge, LongOutputsAreJudgedPairByPair) {
+    const int n = 150;
+    std::string input = std::to_string(n) + "\n2 150\n";
+    for (int v = 2; v < n; ++v) input += std::to_string(v - 1) + " " + std::to_string(v + 1) + "\n";
+    input += "149 1\n";
+    std::vector<std::string> pairs;
+    for (int v = 1; v < n; ++v) pairs.push_back(std::to_string(v) + " " + std::to_string(v + 1));
+    pairs.push_back("1 150");
+    auto join = [](const std::vector<std::string>& items) {
+        std::string text;
+        for (const std::string& item : items) text += item + "\n";
+        return text;
+    };
+
+    expect_verdict({input, join(pairs), O::Correct, n});
+    expect_verdict({input, join(pairs) + "7", O::ExtraNumbers, n});
+    for (const int at : {0, 1, 62, 63, 64, 65, 127, 128, 129, 148}) {
+        std::vector<std::string> cut(pairs.begin(), pairs.begin() + at);
+        expect_verdict({input, join(cut), O::Unreadable, at});
+        expect_verdict({input, join(cut) + "x", O::Unreadable, at});
+        std::vector<std::string> changed = pairs;
+        std::swap(changed[static_cast<std::size_t>(at)], changed[static_cast<std::size_t>(at) + 1]);
+        expect_verdict({input, join(changed), O::WrongOrder, at});
+        changed = pairs;
+        changed[static_cast<std::size_t>(at)] = "151 1";
+        expect_verdict({input, join(changed), O::BadEdge, at});
+        changed[static_cast<std::size_t>(at)] = "3 2";
+        expect_verdict({input, join(changed), O::LargerFirst, at});
+    }
+}
+
 // The adjacency queues as plain per-vertex deques, to judge random outputs by.
 EdgeVerdict plain_verdict(int n, const std::vector<std::vector<int>>& lists, const std::vector<std::pair<int, int>>& pairs) {
     std::vector<std::deque<int>> queues;
