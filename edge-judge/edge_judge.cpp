@@ -6,7 +6,7 @@
 #include <limits>
 #include <new>
 #include <string_view>
-#include <vector>
+#include <type_traits>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -44,49 +44,82 @@ static_assert(all_encodable(), "every edge-judge message must be writable in Win
 
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-// Allocates the large arrays of the queues. On Linux, blocks of a few
-// megabytes and more are aligned to 2 MB and marked for huge pages: the
-// entries are written once and then read in random order, and with 4 KB
-// pages the page faults of filling them and the address-translation misses
-// of reading them cost more than all the rest of the run.
-template <typename T>
-struct LargeArrayAllocator {
-    using value_type = T;
-
-    LargeArrayAllocator() = default;
-    template <typename U>
-    LargeArrayAllocator(const LargeArrayAllocator<U>&) {}  // NOLINT: rebinding, as allocators do
-
-    T* allocate(std::size_t count) {
-        if (count > (std::numeric_limits<std::size_t>::max() - kHugePage) / sizeof(T)) throw std::bad_alloc();
-        std::size_t bytes = count * sizeof(T);
-        void* block = nullptr;
+// Takes a block of memory for a FlatArray, or grows one, keeping its bytes.
+void* grow_block(void* block, std::size_t old_bytes, std::size_t new_bytes) {
 #if defined(__linux__)
-        if (bytes >= kHugePage) {
-            bytes = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-            block = std::aligned_alloc(kHugePage, bytes);
-            if (block != nullptr) madvise(block, bytes, MADV_HUGEPAGE);  // a hint; failure is harmless
-        } else {
-            block = std::malloc(bytes);
-        }
+    void* grown = block == nullptr
+                      ? mmap(nullptr, new_bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                      : mremap(block, old_bytes, new_bytes, MREMAP_MAYMOVE);
+    if (grown == MAP_FAILED) throw std::bad_alloc();
+    madvise(grown, new_bytes, MADV_HUGEPAGE);  // a hint; failure is harmless
+    return grown;
 #else
-        block = std::malloc(bytes);
+    (void)old_bytes;
+    void* grown = std::realloc(block, new_bytes);
+    if (grown == nullptr) throw std::bad_alloc();
+    return grown;
 #endif
-        if (block == nullptr) throw std::bad_alloc();
-        return static_cast<T*>(block);
-    }
-    void deallocate(T* block, std::size_t) { std::free(block); }
+}
 
-    static constexpr std::size_t kHugePage = std::size_t{2} << 20;
-};
+void release_block(void* block, std::size_t bytes) {
+    if (block == nullptr) return;
+#if defined(__linux__)
+    munmap(block, bytes);
+#else
+    (void)bytes;
+    std::free(block);
+#endif
+}
 
-template <typename T, typename U>
-bool operator==(const LargeArrayAllocator<T>&, const LargeArrayAllocator<U>&) { return true; }
-template <typename T, typename U>
-bool operator!=(const LargeArrayAllocator<T>&, const LargeArrayAllocator<U>&) { return false; }
-
+// A flat, growable array of plain values, for the large arrays of the queues.
+//
+// On Linux it lives in a mapping of its own that is marked for huge pages and
+// grows with mremap, which moves pages instead of copying them: growing
+// neither copies the values nor holds an old and a new copy at once, and each
+// page is cleared only once. The entries are read in random order, and with
+// 4 KB pages the page faults of filling them and the address-translation
+// misses of reading them cost more than all the rest of the run. Elsewhere it
+// grows with std::realloc.
 template <typename T>
-using LargeArray = std::vector<T, LargeArrayAllocator<T>>;
+class FlatArray {
+    static_assert(std::is_trivially_copyable_v<T>, "values are moved as raw bytes");
+    static_assert(sizeof(T) > 1, "doubling a capacity that fits in memory must not overflow");
+
+public:
+    FlatArray() = default;
+    FlatArray(const FlatArray&) = delete;
+    FlatArray& operator=(const FlatArray&) = delete;
+    ~FlatArray() { release_block(data_, capacity_ * sizeof(T)); }
+
+    std::size_t size() const { return size_; }
+    T& operator[](std::size_t index) { return data_[index]; }
+    const T& operator[](std::size_t index) const { return data_[index]; }
+
+    void push_back(T value) {
+        if (size_ == capacity_) reserve(capacity_ == 0 ? kFirstCapacity : 2 * capacity_);
+        data_[size_++] = value;
+    }
+
+    // Sets the size; values past the old size are left for the caller to set.
+    void resize_for_overwrite(std::size_t size) {
+        reserve(size);
+        size_ = size;
+    }
+
+private:
+    static constexpr std::size_t kFirstCapacity = 4096 / sizeof(T);
+
+    void reserve(std::size_t capacity) {
+        if (capacity <= capacity_) return;
+        if (capacity > std::numeric_limits<std::size_t>::max() / sizeof(T)) throw std::bad_alloc();
+        data_ = static_cast<T*>(grow_block(data_, capacity_ * sizeof(T), capacity * sizeof(T)));
+        capacity_ = capacity;
+    }
+
+    T* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
 
 // The adjacency queues of all vertices in one flat array. Each adjacency line
 // is stored where the one before it ends, closed by kLineEnd, and each vertex
@@ -148,8 +181,8 @@ private:
 
     std::int64_t n_ = 0;
     std::int64_t entry_count_ = 0;             // neighbours of all lines read
-    LargeArray<std::int32_t> entries_;         // the lines, each closed by kLineEnd
-    LargeArray<std::size_t> heads_;            // heads_[i - 1]: front of vertex i
+    FlatArray<std::int32_t> entries_;          // the lines, each closed by kLineEnd
+    FlatArray<std::size_t> heads_;             // heads_[i - 1]: front of vertex i
 };
 
 void AdjacencyQueues::read(Reader& input) {
@@ -221,10 +254,9 @@ bool AdjacencyQueues::read_line(Reader& input) {
 
 // Each queue starts just after the kLineEnd of the line before. The fronts
 // are found in one pass once all lines are in, rather than recorded while
-// reading: this array is then allocated once, at its final size, instead of
-// growing beside `entries_` and doubling the peak memory of both.
+// reading: this array is then allocated once, at its final size.
 void AdjacencyQueues::find_heads(std::size_t lines) {
-    heads_.resize(lines);
+    heads_.resize_for_overwrite(lines);
     std::size_t start = 0;
     for (std::size_t line = 0; line < lines; ++line) {
         heads_[line] = start;
