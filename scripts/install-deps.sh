@@ -15,6 +15,7 @@ need ninja ninja-build
 need g++ g++
 need iconv libc-bin
 need /usr/include/gtest/gtest.h libgtest-dev
+need /usr/bin/time time
 
 if ((${#packages[@]} == 0)); then
     exit 0
