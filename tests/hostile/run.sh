@@ -10,20 +10,20 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-# make_file <path> <spec>: what a row's file holds.
+# make_file <path> <recipe>: what a row's file holds.
 #   missing | dir | text:<printf %b text> | repeat:<N>:<text> (text repeated to N bytes)
 make_file() {
-    local path=$1 spec=$2
-    case $spec in
+    local path=$1 recipe=$2
+    case $recipe in
         missing) ;;
         dir) mkdir -p "$path" ;;
-        text:*) printf '%b' "${spec#text:}" > "$path" ;;
+        text:*) printf '%b' "${recipe#text:}" > "$path" ;;
         repeat:*)
             # Made once per run and linked into each row that wants it.
             local cached
-            cached=$work/cache-$(printf '%s' "$spec" | md5sum | cut -c1-16)
+            cached=$work/cache-$(printf '%s' "$recipe" | md5sum | cut -c1-16)
             if [[ ! -f $cached ]]; then
-                local rest=${spec#repeat:}
+                local rest=${recipe#repeat:}
                 local size=${rest%%:*} unit=${rest#*:}
                 # Doubling keeps this fast for a hundred megabytes.
                 printf '%b' "$unit" > "$cached.unit"
@@ -35,7 +35,7 @@ make_file() {
                 rm -f "$cached.unit"
             fi
             ln "$cached" "$path" ;;
-        *) echo "unknown file spec: $spec" >&2; exit 2 ;;
+        *) echo "unknown file recipe: $recipe" >&2; exit 2 ;;
     esac
 }
 
