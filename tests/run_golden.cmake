@@ -85,9 +85,15 @@ endif()
 
 if(EXISTS ${CASE_DIR}/expected-stdout)
   # Line ends of standard output are the platform's own; compare without CR.
-  # "@PROGRAM@" stands for the program's path as it was started.
+  # "@PROGRAM@" stands for the program's path as it was started. A Windows
+  # program under Wine is handed that path in Windows form: Wine's drive Z:
+  # for the root and backslashes ("Z:\work\...\perm-judge.exe").
+  set(started_as "${PROGRAM}")
+  if(EMULATOR AND PROGRAM MATCHES "[.]exe$")
+    string(REPLACE "/" "\\" started_as "Z:${PROGRAM}")
+  endif()
   file(READ ${CASE_DIR}/expected-stdout expected_stdout)
-  string(REPLACE "@PROGRAM@" "${PROGRAM}" expected_stdout "${expected_stdout}")
+  string(REPLACE "@PROGRAM@" "${started_as}" expected_stdout "${expected_stdout}")
   string(REPLACE "\r" "" stdout "${stdout}")
   string(REPLACE "\r" "" expected_stdout "${expected_stdout}")
   if(NOT stdout STREQUAL expected_stdout)
