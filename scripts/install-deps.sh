@@ -2,7 +2,17 @@
 # Installs, from Debian's packages, what building and testing the checkers
 # needs; packages already there are left alone.
 #   scripts/install-deps.sh            the native build and its tests
+#   scripts/install-deps.sh windows    also the 32-bit Windows build and Wine
 set -euo pipefail
+
+windows=no
+for target in "$@"; do
+    case $target in
+    native) ;;
+    windows) windows=yes ;;
+    *) echo "usage: $0 [native] [windows]" >&2; exit 2 ;;
+    esac
+done
 
 packages=()
 need() {  # need <command-or-file> <package>
@@ -15,7 +25,13 @@ need ninja ninja-build
 need g++ g++
 need iconv libc-bin
 need /usr/include/gtest/gtest.h libgtest-dev
-need /usr/bin/time time
+if [[ $windows == yes ]]; then
+    need i686-w64-mingw32-g++-posix g++-mingw-w64-i686-posix
+    need /usr/src/googletest/CMakeLists.txt googletest   # built for the target
+    need wine wine
+    # Wine's 32-bit side, which runs 32-bit programs; wine64 alone cannot.
+    need /usr/lib/wine/wine wine32:i386
+fi
 
 if ((${#packages[@]} == 0)); then
     exit 0
@@ -25,5 +41,9 @@ echo "installing: ${packages[*]}" >&2
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
+if [[ " ${packages[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+echo "installed in ${SECONDS} s" >&2
