@@ -46,6 +46,9 @@ Reader::Reader(std::unique_ptr<ByteSource> source, std::size_t buffer_size)
     : source_(std::move(source)), buffer_(std::max<std::size_t>(buffer_size, 2)) {}
 
 Reader Reader::from_text(std::string text, std::size_t chunk, std::size_t buffer_size) {
+    // No need for a buffer larger than the text: in-process judging of many
+    // small texts then costs no megabyte each.
+    buffer_size = std::min(buffer_size, std::max<std::size_t>(text.size(), 16));
     return Reader(std::make_unique<TextSource>(std::move(text), chunk), buffer_size);
 }
 
