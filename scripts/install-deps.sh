@@ -3,14 +3,17 @@
 # needs; packages already there are left alone.
 #   scripts/install-deps.sh            the native build and its tests
 #   scripts/install-deps.sh windows    also the 32-bit Windows build and Wine
+#   scripts/install-deps.sh fuzz       also clang and its fuzzer runtime
 set -euo pipefail
 
 windows=no
+fuzz=no
 for target in "$@"; do
     case $target in
     native) ;;
     windows) windows=yes ;;
-    *) echo "usage: $0 [native] [windows]" >&2; exit 2 ;;
+    fuzz) fuzz=yes ;;
+    *) echo "usage: $0 [native] [windows] [fuzz]" >&2; exit 2 ;;
     esac
 done
 
@@ -25,12 +28,18 @@ need ninja ninja-build
 need g++ g++
 need iconv libc-bin
 need /usr/include/gtest/gtest.h libgtest-dev
+need /usr/bin/time time   # peak memory figures of the hostile-input table
 if [[ $windows == yes ]]; then
     need i686-w64-mingw32-g++-posix g++-mingw-w64-i686-posix
     need /usr/src/googletest/CMakeLists.txt googletest   # built for the target
     need wine wine
     # Wine's 32-bit side, which runs 32-bit programs; wine64 alone cannot.
     need /usr/lib/wine/wine wine32:i386
+fi
+
+if [[ $fuzz == yes ]]; then
+    need clang++ clang
+    need /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev
 fi
 
 if ((${#packages[@]} == 0)); then
