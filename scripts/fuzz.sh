@@ -49,7 +49,7 @@ for target in "${targets[@]}"; do
     "$work/fuzz/${target}_fuzz" "$work/corpus/$checker" \
         -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$work/findings/${target}-" 2>&1 |
-        grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)|ERROR|SUMMARY' || true
+        grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)|ERROR|SUMMARY' || true
     if ls "$work/findings/${target}-"* >/dev/null 2>&1; then
         echo "findings for $target in $work/findings/" >&2
         exit 1

@@ -39,7 +39,8 @@ fi
 
 if [[ $fuzz == yes ]]; then
     need clang++ clang
-    need /usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-14-dev
+    compgen -G '/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a' >/dev/null ||
+        packages+=(libclang-rt-dev)
 fi
 
 if ((${#packages[@]} == 0)); then
