@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -271,11 +272,12 @@ TEST(PermJudge, ReportLines) {
 // The usage text names the program as it was started, or "perm-judge" when
 // there is no argument vector at all; no report is written either way.
 TEST(PermJudge, UsageWithoutArguments) {
-    char directory[] = "/tmp/perm-judge-usage-XXXXXX";
-    ASSERT_NE(mkdtemp(directory), nullptr);
-    char* const previous = getcwd(nullptr, 0);
-    ASSERT_NE(previous, nullptr);
-    ASSERT_EQ(chdir(directory), 0);
+    namespace fs = std::filesystem;
+    const fs::path directory =
+        fs::temp_directory_path() / ("perm-judge-usage-" + std::to_string(std::random_device{}()));
+    ASSERT_TRUE(fs::create_directory(directory));
+    const fs::path previous = fs::current_path();
+    fs::current_path(directory);
 
     const Judging judging = [](CheckerFiles& files) {
         return perm_judge(*files.input, *files.output, *files.answer, files.max_score);
@@ -292,14 +294,14 @@ TEST(PermJudge, UsageWithoutArguments) {
         testing::internal::CaptureStdout();
         EXPECT_EQ(run_checker(kPermJudgeStartup, start.argc, start.argv, judging), 0);
         std::fflush(stdout);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  "usage: " + start.shown + " <max_score> <input> <output> <ans>\n");
-        EXPECT_NE(access("report", F_OK), 0) << "a report was created";
+        std::string shown = testing::internal::GetCapturedStdout();
+        shown.erase(std::remove(shown.begin(), shown.end(), '\r'), shown.end());  // Windows text mode
+        EXPECT_EQ(shown, "usage: " + start.shown + " <max_score> <input> <output> <ans>\n");
+        EXPECT_FALSE(fs::exists("report")) << "a report was created";
     }
 
-    EXPECT_EQ(chdir(previous), 0);
-    std::free(previous);
-    rmdir(directory);
+    fs::current_path(previous);
+    fs::remove_all(directory);
 }
 
 }  // namespace

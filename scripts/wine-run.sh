@@ -11,4 +11,4 @@ set -euo pipefail
 if [[ -z ${CHECKERS_WINE_SESSION:-} ]]; then
     exec "$(dirname "$0")/wine-session.sh" "$0" "$@"
 fi
-exec wine "$@"
+exec "${CHECKERS_WINE:-wine}" "$@"

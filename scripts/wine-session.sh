@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a command with a ready 32-bit Wine prefix and one Wine server kept for
+# Runs a command with a ready Wine prefix (32-bit; 64-bit with
+# CHECKERS_WINE_ARCH=win64) and one Wine server kept for
 # the whole command, so that each Windows program it starts under Wine costs
 # well under a second instead of a prefix check and a server start-up of its
 # own (about 3 s each).
@@ -19,7 +20,17 @@ fi
 session=$(mktemp -d "${TMPDIR:-/tmp}/checkers-wine.XXXXXX")
 export CHECKERS_WINE_SESSION=$session   # tells scripts/wine-run.sh it is inside a session
 export WINEPREFIX=$session/prefix
-export WINEARCH=win32                   # the checkers are 32-bit programs
+# The checkers are 32-bit programs; the 64-bit test build runs where 32-bit
+# Wine cannot (machines without 32-bit x86 support).
+export WINEARCH=${CHECKERS_WINE_ARCH:-win32}
+if [[ $WINEARCH == win64 ]]; then
+    # 64-bit Wine alone: its own loader and server, nothing of the 32-bit side.
+    export CHECKERS_WINE=/usr/lib/wine/wine64
+    export WINESERVER=/usr/lib/wine/wineserver64
+    wine() { /usr/lib/wine/wine64 "$@"; }
+    wineserver() { /usr/lib/wine/wineserver64 "$@"; }
+    wineboot() { /usr/lib/wine/wine64 wineboot "$@"; }
+fi
 export WINEDEBUG=-all                   # Wine's own messages would mix into the programs' stderr
 export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"   # no Mono/Gecko prompts, no debugger
 unset DISPLAY WAYLAND_DISPLAY           # console programs; no window may open
@@ -47,8 +58,9 @@ if ! { wineserver -p && wineboot -i; } >"$log" 2>&1; then
     exit 1
 fi
 # A 64-bit-only Wine cannot start 32-bit programs and may exit 0 without a
-# word: insist on the 32-bit prefix really made.
-if [[ ! -f $WINEPREFIX/drive_c/windows/system32/kernel32.dll || -d $WINEPREFIX/drive_c/windows/syswow64 ]]; then
+# word: insist on the prefix of the kind asked for really made.
+if [[ ! -f $WINEPREFIX/drive_c/windows/system32/kernel32.dll ]] ||
+   [[ $WINEARCH == win32 && -d $WINEPREFIX/drive_c/windows/syswow64 ]]; then
     echo "wine-session: no 32-bit Wine prefix was made (is wine32:i386 installed?)" >&2
     exit 1
 fi
