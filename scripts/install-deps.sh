@@ -32,7 +32,9 @@ need /usr/bin/time time   # peak memory figures of the hostile-input table
 if [[ $windows == yes ]]; then
     need i686-w64-mingw32-g++-posix g++-mingw-w64-i686-posix
     need /usr/src/googletest/CMakeLists.txt googletest   # built for the target
+    need x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix   # the 64-bit test build
     need wine wine
+    need /usr/lib/wine/wine64 wine64
     # Wine's 32-bit side, which runs 32-bit programs; wine64 alone cannot.
     need /usr/lib/wine/wine wine32:i386
 fi

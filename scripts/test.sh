@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, the unit tests and the end-to-end
-# golden cases, twice: as Linux programs, and as the 32-bit Windows programs
-# under Wine (the same golden reports, byte for byte). Installs what it needs
-# first.
+# golden cases: as Linux programs, and as Windows programs under Wine (the
+# same golden reports, byte for byte). Installs what it needs first.
 #
-# Wine runs 32-bit Windows programs only where the machine can run 32-bit x86
-# Linux programs; some virtual machines cannot. There the Windows programs are
-# still built and their imports checked, the tests under Wine are reported as
-# NOT RUN, and the exit status is 0 unless CHECKERS_WINDOWS_TESTS=required.
+# The deliverables are the 32-bit Windows programs: they are always built and
+# their imports checked. Their tests run under 32-bit Wine where the machine
+# can run 32-bit x86 programs. Many virtual machines cannot (Wine's 32-bit side
+# is itself such a program); there the same sources are built as 64-bit
+# Windows programs and every test runs under 64-bit Wine instead, which
+# exercises the same C runtime, file modes and report bytes.
+#   CHECKERS_WINDOWS_TESTS=i686    insist on the 32-bit tests
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,20 +17,33 @@ scripts/install-deps.sh native windows
 
 start=$SECONDS
 cmake --workflow --preset native
-native_seconds=$((SECONDS - start))
+echo "native build and tests: $((SECONDS - start)) s"
 
 start=$SECONDS
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 scripts/check-imports.sh build/windows/*/*.exe
-# Debian's loader of Wine's 32-bit side, itself a 32-bit Linux program.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+
+# 32-bit x86 programs run natively (not through an emulator registered with
+# binfmt_misc, under which Wine takes minutes per program)?
+runs_32_bit() {
+    [[ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]] || [[ $(cat /proc/sys/fs/binfmt_misc/qemu-i386) == disabled* ]] || return 1
+    timeout 20 /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+if runs_32_bit; then
     scripts/wine-session.sh ctest --preset windows
-    echo "native: ${native_seconds} s; windows, build and tests under Wine: $((SECONDS - start)) s"
+    echo "32-bit Windows build and tests under Wine: $((SECONDS - start)) s"
 else
-    echo "native: ${native_seconds} s; windows, build only: $((SECONDS - start)) s"
-    echo "Windows tests under Wine: NOT RUN, this machine cannot run 32-bit x86 programs" >&2
-    if [[ ${CHECKERS_WINDOWS_TESTS:-} == required ]]; then
+    if [[ ${CHECKERS_WINDOWS_TESTS:-} == i686 ]]; then
+        echo "this machine cannot run 32-bit x86 programs: no 32-bit Wine" >&2
         exit 1
     fi
+    echo "32-bit Windows build: $((SECONDS - start)) s; this machine cannot run 32-bit x86 programs," \
+         "so the tests run on the 64-bit Windows build under 64-bit Wine"
+    start=$SECONDS
+    cmake --preset windows64 >/dev/null
+    cmake --build --preset windows64
+    CHECKERS_WINE_ARCH=win64 scripts/wine-session.sh ctest --preset windows64
+    echo "64-bit Windows build and tests under Wine: $((SECONDS - start)) s"
 fi
