@@ -135,21 +135,34 @@ Stretch plain_numbers(const char* text, std::size_t size) {
 
     // Whole words while every byte is a digit, white space or a sign that a
     // digit follows; a number starts at each digit that follows no digit.
+    // Of the last word that held white space, what the stretch's end needs;
+    // worked out once, after the loop.
+    std::size_t space_word = SIZE_MAX;
+    std::uint64_t space_mask = 0;
+    std::uint64_t space_starts = 0;
+    std::int64_t numbers_before_space = 0;
+    word::Classes next = size >= 8 ? word::classify(word::load(text)) : word::Classes{};
     for (; i + 16 <= size; i += 8) {
-        const word::Classes bytes = word::classify(word::load(text + i));
+        const word::Classes bytes = next;
         if ((bytes.digit | bytes.space | bytes.sign) != word::kHighs) break;
-        const std::uint64_t next_digits = word::classify(word::load(text + i + 8)).digit;
-        const std::uint64_t digit_follows = (bytes.digit >> 8) | (next_digits << 56);
+        next = word::classify(word::load(text + i + 8));
+        const std::uint64_t digit_follows = (bytes.digit >> 8) | (next.digit << 56);
         if ((bytes.sign & ~digit_follows) != 0) break;
         const std::uint64_t starts = bytes.digit & ~((bytes.digit << 8) | (in_digits ? 0x80 : 0));
         if (bytes.space != 0) {
-            const int last_space = (63 - __builtin_clzll(bytes.space)) / 8;
-            const std::uint64_t up_to_space = last_space == 7 ? ~0ULL : (1ULL << (8 * last_space + 8)) - 1;
-            stretch.bytes = i + static_cast<std::size_t>(last_space) + 1;
-            stretch.numbers = numbers + word::count(starts & up_to_space);
+            space_word = i;
+            space_mask = bytes.space;
+            space_starts = starts;
+            numbers_before_space = numbers;
         }
         numbers += word::count(starts);
         in_digits = (bytes.digit >> 63) != 0;
+    }
+    if (space_word != SIZE_MAX) {
+        const int last_space = (63 - __builtin_clzll(space_mask)) / 8;
+        const std::uint64_t up_to_space = last_space == 7 ? ~0ULL : (1ULL << (8 * last_space + 8)) - 1;
+        stretch.bytes = space_word + static_cast<std::size_t>(last_space) + 1;
+        stretch.numbers = numbers_before_space + word::count(space_starts & up_to_space);
     }
 
     // The rest byte by byte, from the same state.
