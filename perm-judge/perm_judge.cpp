@@ -86,9 +86,13 @@ Scan read_decimal(Reader& reader, std::string& text) {
     }
     while (reader.peek() == '0') reader.skip();
     const std::size_t sign_length = text.size();
-    for (int c = reader.peek(); is_digit(c); c = reader.peek()) {
-        text.push_back(static_cast<char>(c));
-        reader.skip();
+    // The digits a buffer at a time: a claim may run to many megabytes.
+    while (is_digit(reader.peek())) {
+        const char* digits = reader.data();
+        std::size_t length = 0;
+        while (length < reader.available() && is_digit(static_cast<unsigned char>(digits[length]))) ++length;
+        text.append(digits, length);
+        reader.consume(length);
     }
     if (text.size() == sign_length) text = "0";
     return Scan::Number;
