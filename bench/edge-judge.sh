@@ -44,7 +44,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root=$PWD
 cd "$work"
-measure "floor" "$root/$build/bench/edge-judge/bench_edge_reader_floor" "$root/$data/input" "$root/$data/output"
+measure "floor" "$root/$build/bench/bench_reader_floor" "$root/$data/input" "$root/$data/output"
 floor_seconds=$best_seconds
 measure "edge-judge" "$root/$build/edge-judge/edge-judge" 10 "$root/$data/input" "$root/$data/output" none
 printf '  report: '; iconv -f cp1251 -t utf-8 report | tr -d '\r'

@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [[ -n ${BENCH_BUILD:-} ]]; then
-    cmake --build "$BENCH_BUILD" --target perm-judge bench_perm_generate bench_perm_floor >/dev/null
+    cmake --build "$BENCH_BUILD" --target perm-judge bench_perm_generate bench_reader_floor >/dev/null
 else
     cmake --preset native >/dev/null
     cmake --build --preset native >/dev/null
@@ -44,4 +44,4 @@ root=$PWD
 cd "$work"
 measure "perm-judge" "$build/perm-judge/perm-judge" 10 "$root/$data/input" "$root/$data/output" "$root/$data/answer"
 printf '  report: '; iconv -f cp1251 -t utf-8 report | tr -d '\r'
-measure "Reader floor" "$build/bench/perm-judge/bench_perm_floor" "$root/$data/input" "$root/$data/output" "$root/$data/answer"
+measure "Reader floor" "$build/bench/bench_reader_floor" "$root/$data/input" "$root/$data/output" "$root/$data/answer"

@@ -41,5 +41,5 @@ cd "$work"
 measure "vote-judge" "$root/$build/vote-judge/vote-judge" 10 "$root/$data/input" "$root/$data/output" "$root/$data/answer"
 checker=$best
 printf '  report: '; iconv -f cp1251 -t utf-8 report | tr -d '\r'
-measure "reader floor" "$root/$build/bench/vote-judge/bench_vote_floor" "$root/$data/input" "$root/$data/answer" "$root/$data/output"
+measure "reader floor" "$root/$build/bench/bench_reader_floor" "$root/$data/input" "$root/$data/answer" "$root/$data/output"
 awk -v checker="$checker" -v floor="$best" 'BEGIN { if (floor > 0) printf "vote-judge / floor: %.2f\n", checker / floor }'

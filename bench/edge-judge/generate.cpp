@@ -14,41 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// Text gathered in a buffer and written in large pieces.
-class Writer {
-public:
-    explicit Writer(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {
-        if (file_ == nullptr) {
-            std::perror(path.c_str());
-            std::exit(1);
-        }
-    }
-    ~Writer() {
-        flush();
-        std::fclose(file_);
-    }
-    void number(std::uint32_t value) {
-        char digits[16];
-        const auto result = std::to_chars(digits, digits + sizeof digits, value);
-        text_.append(digits, result.ptr);
-    }
-    void put(char c) {
-        text_.push_back(c);
-        if (text_.size() >= (1u << 20)) flush();
-    }
-
-private:
-    void flush() {
-        std::fwrite(text_.data(), 1, text_.size(), file_);
-        text_.clear();
-    }
-    std::FILE* file_;
-    std::string text_;
-};
-
-}  // namespace
+#include "../number_writer.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -88,26 +54,22 @@ int main(int argc, char** argv) {
     }
 
     {
-        Writer input(folder + "/input");
-        input.number(n);
-        input.put('\n');
+        NumberWriter input(folder + "/input");
+        input.number(n, '\n');
         for (std::uint32_t v = 1; v <= n; ++v) {
             for (std::size_t i = start[v]; i < start[v + 1]; ++i) {
-                if (i != start[v]) input.put(' ');
-                input.number(neighbours[i]);
+                input.number(neighbours[i], i + 1 == start[v + 1] ? '\n' : ' ');
             }
-            input.put('\n');
+            if (start[v] == start[v + 1]) input.line_end();
         }
     }
     {
-        Writer output(folder + "/output");
+        NumberWriter output(folder + "/output");
         for (std::size_t e = 0; e < m; ++e) {
             const std::uint32_t a = ends[2 * e];
             const std::uint32_t b = ends[2 * e + 1];
-            output.number(a < b ? a : b);
-            output.put(' ');
-            output.number(a < b ? b : a);
-            output.put('\n');
+            output.number(a < b ? a : b, ' ');
+            output.number(a < b ? b : a, '\n');
         }
     }
     if (degree[1] == 0) std::fprintf(stderr, "warning: vertex 1 has no neighbours; its empty line will be passed over\n");

@@ -13,37 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// Collects text and writes it out in large pieces.
-class Writer {
-public:
-    explicit Writer(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {
-        if (file_ == nullptr) {
-            std::perror(path.c_str());
-            std::exit(2);
-        }
-    }
-    ~Writer() {
-        flush();
-        std::fclose(file_);
-    }
-    void number(std::int64_t value, char after) {
-        text_ += std::to_string(value);
-        text_ += after;
-        if (text_.size() > (1 << 16)) flush();
-    }
-
-private:
-    void flush() {
-        std::fwrite(text_.data(), 1, text_.size(), file_);
-        text_.clear();
-    }
-    std::FILE* file_;
-    std::string text_;
-};
-
-}  // namespace
+#include "../number_writer.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -66,7 +36,7 @@ int main(int argc, char** argv) {
 
     std::int64_t cost = 0;
     {
-        Writer input(folder + "/input");
+        NumberWriter input(folder + "/input");
         input.number(servers, ' ');
         input.number(links, '\n');
         for (std::int32_t i = 0; i < links; ++i) {
@@ -79,13 +49,13 @@ int main(int argc, char** argv) {
         }
     }
     {
-        Writer output(folder + "/output");
+        NumberWriter output(folder + "/output");
         output.number(cost, '\n');
         for (std::size_t k = 0; k < order.size(); ++k) {
             output.number(order[k] + 1, (k + 1) % 20 == 0 ? '\n' : ' ');
         }
     }
-    Writer answer(folder + "/answer");
+    NumberWriter answer(folder + "/answer");
     answer.number(cost, '\n');
     return 0;
 }

@@ -16,36 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-class TextFile {
-public:
-    explicit TextFile(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {
-        if (file_ == nullptr) {
-            std::perror(path.c_str());
-            std::exit(2);
-        }
-    }
-    ~TextFile() {
-        flush();
-        std::fclose(file_);
-    }
-    void number(long long value, char separator) {
-        text_ += std::to_string(value);
-        text_ += separator;
-        if (text_.size() > (1 << 16)) flush();
-    }
-
-private:
-    void flush() {
-        std::fwrite(text_.data(), 1, text_.size(), file_);
-        text_.clear();
-    }
-    std::FILE* file_;
-    std::string text_;
-};
-
-}  // namespace
+#include "../number_writer.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -84,7 +55,7 @@ int main(int argc, char** argv) {
     }
 
     {
-        TextFile input(folder + "/input");
+        NumberWriter input(folder + "/input");
         input.number(n, '\n');
         for (int c = 0; c < n; ++c) {
             // Row 0 stops before the last stage; the checker works that count out.
@@ -93,10 +64,10 @@ int main(int argc, char** argv) {
         }
     }
     {
-        TextFile answer(folder + "/answer");
+        NumberWriter answer(folder + "/answer");
         answer.number(m, '\n');
     }
-    TextFile output(folder + "/output");
+    NumberWriter output(folder + "/output");
     output.number(m, '\n');
     for (const auto& list : lists) {
         for (int k = 0; k < n; ++k) output.number(list[k] + 1, k + 1 == n ? '\n' : ' ');

@@ -1,6 +1,6 @@
-// The floor under vote-judge: the project's Reader alone, reading every
-// number of the given files and summing them, with the files opened as the
-// checker's frame opens them. Benchmark reference only.
+// The floor the checkers are measured against: the project's Reader alone,
+// reading every number of the given files and summing them, with the files
+// opened as the checkers' frame opens them. Benchmark reference only.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
